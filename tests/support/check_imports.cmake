@@ -1,0 +1,11 @@
+# Fails when FILE imports a library that the program binds by name at run time.
+execute_process(COMMAND ${OBJDUMP} -p ${FILE} OUTPUT_VARIABLE dump RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "objdump failed on ${FILE}")
+endif()
+string(REGEX MATCHALL "DLL Name: [^\n]*" imports "${dump}")
+message(STATUS "${FILE}: ${imports}")
+string(TOLOWER "${imports}" lower)
+if(lower MATCHES "gdiplus")
+  message(FATAL_ERROR "${FILE} imports gdiplus.dll at load time")
+endif()
