@@ -27,6 +27,8 @@ PIXMORA_GDIPLUS(GdipFree);
 // Images
 PIXMORA_GDIPLUS(GdipLoadImageFromFile);
 PIXMORA_GDIPLUS(GdipLoadImageFromFileICM);
+PIXMORA_GDIPLUS(GdipLoadImageFromStream);
+PIXMORA_GDIPLUS(GdipLoadImageFromStreamICM);
 PIXMORA_GDIPLUS(GdipDisposeImage);
 PIXMORA_GDIPLUS(GdipCloneImage);
 PIXMORA_GDIPLUS(GdipGetImageRawFormat);
@@ -49,7 +51,10 @@ PIXMORA_GDIPLUS(GdipGetEncoderParameterList);
 PIXMORA_GDIPLUS(GdipCreateBitmapFromScan0);
 
 // Graphics
+PIXMORA_GDIPLUS(GdipCreateFromHDC);
+PIXMORA_GDIPLUS(GdipCreateFromHDC2);
 PIXMORA_GDIPLUS(GdipGetImageGraphicsContext);
+PIXMORA_GDIPLUS(GdipSetInterpolationMode);
 PIXMORA_GDIPLUS(GdipDeleteGraphics);
 PIXMORA_GDIPLUS(GdipFillRectangle);
 PIXMORA_GDIPLUS(GdipDrawImageRectRect);

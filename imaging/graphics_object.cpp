@@ -33,11 +33,22 @@ bool GraphicsObject::deleteGraphics() {
     return ok;
 }
 
+bool GraphicsObject::createFromHDC(HDC context, std::optional<HANDLE> device) {
+    return runCreatingOperation(*this, graphicsHandle, [this] { deleteGraphics(); }, [&](Gdiplus::GpGraphics** out) {
+        return device ? callGdiplusQuietly(gdiplus::GdipCreateFromHDC2, context, *device, out)
+                      : callGdiplusQuietly(gdiplus::GdipCreateFromHDC, context, out);
+    });
+}
+
 bool GraphicsObject::getImageGraphicsContext(ImageObject& image) {
     return runCreatingOperation(*this, graphicsHandle, [this] { deleteGraphics(); }, [&](Gdiplus::GpGraphics** out) {
         return callGdiplusQuietly(gdiplus::GdipGetImageGraphicsContext,
                                   static_cast<Gdiplus::GpImage*>(image.getNativeHandle()), out);
     });
+}
+
+bool GraphicsObject::setInterpolationMode(int mode) {
+    return callGdiplus(gdiplus::GdipSetInterpolationMode, graphicsHandle, static_cast<Gdiplus::InterpolationMode>(mode));
 }
 
 bool GraphicsObject::fillRectangle(BrushObject& brush, float x, float y, float width, float height) {

@@ -6,6 +6,7 @@
 #include <gdiplus.h>
 
 #include <cstdint>
+#include <optional>
 
 #include "imaging/brush_object.h"
 #include "imaging/image_object.h"
@@ -25,8 +26,11 @@ protected:
 public:
     // Release operation: takes down the canvas, if any, and deletes the graphics.
     virtual bool deleteGraphics();
+    // A graphics on a device context (with a device handle when one is given).
+    virtual bool createFromHDC(HDC deviceContext, std::optional<HANDLE> device = std::nullopt);
     // A graphics that draws into `image`.
     virtual bool getImageGraphicsContext(ImageObject& image);
+    virtual bool setInterpolationMode(int mode);
 
     virtual bool fillRectangle(BrushObject& brush, float x, float y, float width, float height);
     // The whole image stretched into the destination rectangle.

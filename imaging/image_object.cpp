@@ -54,6 +54,14 @@ bool ImageObject::loadImageFromFileW(const wchar_t* path, bool useIcm) {
     });
 }
 
+bool ImageObject::loadImageFromStream(const ByteArray& bytes, bool useIcm) {
+    return runCreatingOperation(*this, imageHandle, [this] { disposeImage(); }, [&](Gdiplus::GpImage** out) {
+        IStream* stream = sourceStream.createFromBytes(bytes);
+        return useIcm ? callGdiplusQuietly(gdiplus::GdipLoadImageFromStreamICM, stream, out)
+                      : callGdiplusQuietly(gdiplus::GdipLoadImageFromStream, stream, out);
+    });
+}
+
 bool ImageObject::cloneImage(ImageObject& target) {
     Gdiplus::GpImage* copy = nullptr;
     const bool ok = callGdiplus(gdiplus::GdipCloneImage, imageHandle, &copy);

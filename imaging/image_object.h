@@ -31,6 +31,9 @@ public:
     // Creating operations: release what is held, then load.
     virtual bool loadImageFromFile(std::string_view path, bool useIcm = false);
     virtual bool loadImageFromFileW(const wchar_t* path, bool useIcm = false);
+    // Loads from encoded bytes, kept in sourceStream while the picture lives
+    // (GDI+ reads them lazily).
+    virtual bool loadImageFromStream(const ByteArray& bytes, bool useIcm = false);
     // A copy of the picture adopted by `target`, which should be empty.
     virtual bool cloneImage(ImageObject& target);
 

@@ -132,3 +132,22 @@ TEST(ImageObject, WideLoadTakesUtf16Path) {
 
 }  // namespace
 }  // namespace pixmora
+
+namespace pixmora {
+namespace {
+
+TEST(ImageObject, LoadsFromBytesAndKeepsThemWhileThePictureLives) {
+    ByteArray bytes = testing::encodePicture(testing::solidPicture(11, 4, 0xFF00FF00), kPngFormatText);
+    ImageObject image;
+    ASSERT_TRUE(image.loadImageFromStream(bytes));
+    bytes.assign(bytes.size(), 0);  // the caller's copy does not matter any more
+    EXPECT_EQ(image.getImageRawFormat(), kPngFormatText);
+    EXPECT_EQ(image.getImageWidth(), 11u);
+    EXPECT_EQ(testing::decodePicture(image.saveImageToStream()).picture.at(5, 2), 0xFF00FF00u);
+    EXPECT_FALSE(image.loadImageFromStream(ByteArray{'n', 'o', 'p', 'e'}));
+    EXPECT_FALSE(image.isValid());
+    EXPECT_FALSE(image.loadImageFromStream(ByteArray{}));
+}
+
+}  // namespace
+}  // namespace pixmora
