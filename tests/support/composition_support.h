@@ -1,0 +1,34 @@
+#pragma once
+// Helpers for the join and split tests: exact rectangle comparison and a
+// picture file no encoder can write.
+#include <windows.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <ostream>
+
+#include "imaging/toolkit_types.h"
+
+namespace pixmora {
+
+inline bool operator==(const RectF& a, const RectF& b) {
+    return a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
+}
+
+inline void PrintTo(const RectF& r, std::ostream* out) {
+    *out << "(" << r.x << ", " << r.y << ", " << r.width << ", " << r.height << ")";
+}
+
+namespace testing {
+
+// An enhanced metafile with one filled rectangle: a picture GDI+ reads but
+// has no encoder for.
+inline void writeMetafile(const std::filesystem::path& path) {
+    HDC dc = CreateEnhMetaFileW(nullptr, path.c_str(), nullptr, nullptr);
+    SelectObject(dc, GetStockObject(BLACK_BRUSH));
+    Rectangle(dc, 0, 0, 40, 30);
+    DeleteEnhMetaFile(CloseEnhMetaFile(dc));
+}
+
+}  // namespace testing
+}  // namespace pixmora
