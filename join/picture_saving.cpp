@@ -4,6 +4,7 @@
 
 #include "host/whole_file.h"
 #include "imaging/text_conversion.h"
+#include "join/save_messages.h"
 
 namespace pixmora {
 namespace {
@@ -56,6 +57,10 @@ SaveOutcome saveComposedPicture(const ComposedPicture& picture, std::string_view
     const DWORD error = host::writeWholeFileReplacing(path, picture.bytes);
     if (error != ERROR_SUCCESS) return {false, writeFailureReason(error)};
     return {true, {}};
+}
+
+std::string saveOutcomeMessage(std::string_view path, const SaveOutcome& outcome) {
+    return outcome.written ? savedMessage(path) : saveFailedMessage(path, outcome.reason);
 }
 
 }  // namespace pixmora

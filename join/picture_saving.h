@@ -25,6 +25,10 @@ SaveOutcome saveComposedPicture(const ComposedPicture& picture, std::string_view
 // words, any other in the system's text for the error.
 std::string writeFailureReason(DWORD error);
 
+// What the save button shows after a save: savedMessage when the file was
+// written, else saveFailedMessage with the reason.
+std::string saveOutcomeMessage(std::string_view path, const SaveOutcome& outcome);
+
 // A composition together with the outcome of saving it.
 struct ExportResult {
     ComposedPicture picture;

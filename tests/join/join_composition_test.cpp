@@ -21,21 +21,7 @@ constexpr std::uint32_t kMagenta = 0xFFFF00FF;
 constexpr std::uint32_t kBarWindowsColour = 0x000000FF;  // red in the colour picker
 constexpr std::uint32_t kBar = 0xFFFF0000;
 
-// Slot pictures written into a temporary folder.
-class JoinComposition : public ::testing::Test {
-protected:
-    std::string write(const std::string& name, const Picture& picture, const char* format) {
-        const std::string path = folder.file(name);
-        testing::writePicture(testing::textPath(path), picture, format);
-        return path;
-    }
-    std::string writeBytes(const std::string& name, const ByteArray& bytes) {
-        const std::string path = folder.file(name);
-        testing::writeWholeFile(testing::textPath(path), bytes);
-        return path;
-    }
-    testing::TemporaryFolder folder;
-};
+using JoinComposition = testing::PictureFolderTest;
 
 struct PixelCheck {
     int x, y;

@@ -15,15 +15,12 @@ namespace {
 
 using testing::textPath;
 
-class PictureSaving : public ::testing::Test {
+class PictureSaving : public testing::PictureFolderTest {
 protected:
     void SetUp() override {
-        const std::string png = folder.file("slot1.png");
-        testing::writePicture(textPath(png), testing::solidPicture(12, 8, 0xFF0000FF), kPngFormatText);
-        settings.slotPaths[0] = png;
+        settings.slotPaths[0] = write("slot1.png", testing::solidPicture(12, 8, 0xFF0000FF), kPngFormatText);
         settings.count = 1;
     }
-    testing::TemporaryFolder folder;
     JoinSettings settings;
 };
 
@@ -33,6 +30,7 @@ TEST_F(PictureSaving, WritesTheComposedBytesAndReplacesAnEarlierFile) {
     const ExportResult result = exportJoin(settings, path);
     ASSERT_TRUE(result.outcome.written) << result.outcome.reason;
     EXPECT_TRUE(result.outcome.reason.empty());
+    EXPECT_EQ(saveOutcomeMessage(path, result.outcome), "文件已保存到" + path);
     ASSERT_FALSE(result.picture.bytes.empty());
     EXPECT_EQ(testing::readWholeFile(textPath(path)), result.picture.bytes);
     // A PNG in slot 1 gives a PNG file, whatever the name says.
@@ -76,7 +74,7 @@ TEST_F(PictureSaving, FailuresWriteNothingAndSayWhy) {
         EXPECT_FALSE(result.outcome.written);
         EXPECT_EQ(result.outcome.reason, c.reason);
         EXPECT_FALSE(c.reason.empty());
-        EXPECT_EQ(saveFailedMessage(c.path, result.outcome.reason), "保存失败：" + c.path + "\n" + c.reason);
+        EXPECT_EQ(saveOutcomeMessage(c.path, result.outcome), "保存失败：" + c.path + "\n" + c.reason);
     }
     // The read-only file is as it was; nothing else appeared.
     EXPECT_EQ(testing::readWholeFile(textPath(kept)), (ByteArray{1, 2, 3}));

@@ -17,15 +17,7 @@ using testing::Picture;
 constexpr std::uint32_t kWhiteWindowsColour = 0x00FFFFFF;
 constexpr std::uint32_t kRedWindowsColour = 0x000000FF;
 
-class SplitComposition : public ::testing::Test {
-protected:
-    std::string write(const std::string& name, const Picture& picture, const char* format) {
-        const std::string path = folder.file(name);
-        testing::writePicture(testing::textPath(path), picture, format);
-        return path;
-    }
-    testing::TemporaryFolder folder;
-};
+using SplitComposition = testing::PictureFolderTest;
 
 // The source with whole rows and columns painted over.
 Picture painted(Picture picture, const std::vector<int>& rows, const std::vector<int>& columns, std::uint32_t argb) {
@@ -102,8 +94,7 @@ TEST_F(SplitComposition, JpegStaysJpegAndHugeCountsFinish) {
 }
 
 TEST_F(SplitComposition, NoPictureWithoutAWritableSource) {
-    const std::string text = folder.file("notes.png");
-    testing::writeWholeFile(testing::textPath(text), ByteArray{'n', 'o'});
+    const std::string text = writeBytes("notes.png", ByteArray{'n', 'o'});
     const std::string metafile = folder.file("drawing.emf");
     testing::writeMetafile(testing::textPath(metafile));
     struct Case {

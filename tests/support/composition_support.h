@@ -3,11 +3,16 @@
 // picture file no encoder can write.
 #include <windows.h>
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <filesystem>
 #include <ostream>
+#include <string>
 
 #include "imaging/toolkit_types.h"
+#include "tests/support/temporary_folder.h"
+#include "tests/support/test_pictures.h"
 
 namespace pixmora {
 
@@ -29,6 +34,23 @@ inline void writeMetafile(const std::filesystem::path& path) {
     Rectangle(dc, 0, 0, 40, 30);
     DeleteEnhMetaFile(CloseEnhMetaFile(dc));
 }
+
+// Tests whose pictures are files in a fresh temporary folder.
+class PictureFolderTest : public ::testing::Test {
+protected:
+    // Writes the picture in a format (GUID text) and gives its path.
+    std::string write(const std::string& name, const Picture& picture, const char* format) {
+        const std::string path = folder.file(name);
+        writePicture(textPath(path), picture, format);
+        return path;
+    }
+    std::string writeBytes(const std::string& name, const ByteArray& bytes) {
+        const std::string path = folder.file(name);
+        writeWholeFile(textPath(path), bytes);
+        return path;
+    }
+    TemporaryFolder folder;
+};
 
 }  // namespace testing
 }  // namespace pixmora
