@@ -83,7 +83,8 @@ HWND createControl(HWND window, const ControlDescription& control, int id, bool 
         }
         break;
     case ControlKind::TransparentLabel:
-        handle = standard(0, WC_STATICW, SS_LEFT | SS_NOPREFIX);
+        // One line each: a caption never wraps into a second line the label cannot show.
+        handle = standard(0, WC_STATICW, SS_LEFTNOWORDWRAP | SS_NOPREFIX);
         break;
     case ControlKind::EditBox:
     case ControlKind::SpinnerEditBox:
