@@ -2,6 +2,7 @@
 
 #include <commdlg.h>
 
+#include "host/control_class.h"
 #include "host/control_registry.h"
 
 namespace pixmora::host {
@@ -94,21 +95,10 @@ LRESULT CALLBACK pickerProcedure(HWND picker, UINT message, WPARAM wParam, LPARA
 
 }  // namespace
 
-void registerColourPickerClass() {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.style = CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = pickerProcedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_HAND);
-    windowClass.lpszClassName = kColourPickerClass;
-    RegisterClassExW(&windowClass);  // fails harmlessly when already registered
-}
+void registerColourPickerClass() { registerControlClass(kColourPickerClass, pickerProcedure, IDC_HAND); }
 
 HWND createColourPicker(HWND parent, int id, const RECT& place, COLORREF colour) {
-    HWND picker = CreateWindowExW(0, kColourPickerClass, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_GROUP,
-                                  place.left, place.top, place.right - place.left, place.bottom - place.top, parent,
-                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    HWND picker = createChildControl(kColourPickerClass, WS_VISIBLE | WS_TABSTOP | WS_GROUP, parent, id, place);
     if (picker) setColourPickerColour(picker, colour);
     return picker;
 }

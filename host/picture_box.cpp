@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "host/control_class.h"
 #include "host/control_registry.h"
 #include "host/picture_fit.h"
 #include "imaging/graphics_object.h"
@@ -55,21 +56,10 @@ LRESULT CALLBACK pictureBoxProcedure(HWND box, UINT message, WPARAM wParam, LPAR
 
 }  // namespace
 
-void registerPictureBoxClass() {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.style = CS_HREDRAW | CS_VREDRAW;
-    windowClass.lpfnWndProc = pictureBoxProcedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kPictureBoxClass;
-    RegisterClassExW(&windowClass);
-}
+void registerPictureBoxClass() { registerControlClass(kPictureBoxClass, pictureBoxProcedure, IDC_ARROW); }
 
 HWND createPictureBox(HWND parent, int id, const RECT& place) {
-    return CreateWindowExW(0, kPictureBoxClass, L"", WS_CHILD | WS_VISIBLE, place.left, place.top,
-                           place.right - place.left, place.bottom - place.top, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    return createChildControl(kPictureBoxClass, WS_VISIBLE, parent, id, place);
 }
 
 void setPictureBoxPicture(HWND box, const ByteArray& bytes) {
