@@ -3,10 +3,13 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace pixmora {
+
+class DropTargetObject;
 
 // GDI+'s start-up token; 0 while GDI+ is not started.
 extern ULONG_PTR gdiplusToken;
@@ -17,6 +20,9 @@ extern std::optional<std::string> slotPath2;
 extern std::optional<std::string> slotPath3;
 extern std::optional<std::string> slotPath4;
 extern std::optional<std::string> splitSourcePath;
+// The drop target of the main window; constructed empty by the entry
+// sequence, destroyed by the exit routine.
+extern std::unique_ptr<DropTargetObject> dropTarget;
 // How many of the four join slots count as filled (0 to 4).
 extern std::int32_t joinCount;
 // The running Windows version as major * 256 + minor (0x601 for 6.1); 0 when

@@ -7,6 +7,7 @@
 
 #include "imaging/gdiplus_api.h"
 #include "imaging/runtime_binding.h"
+#include "intake/drop_target_object.h"
 #include "shell/app_globals.h"
 
 namespace pixmora {
@@ -60,6 +61,8 @@ void readOsVersion() {
 void releaseAtExit() {
     for (auto* path : {&slotPath1, &slotPath2, &slotPath3, &slotPath4, &splitSourcePath})
         if (path->has_value()) path->reset();
+    // Its destructor gives the main window its own procedure back.
+    dropTarget.reset();
 }
 
 }  // namespace pixmora
