@@ -12,7 +12,9 @@
 
 #include "host/control_events.h"
 #include "intake/window_created.h"
+#include "join/join_handlers.h"
 #include "shell/thickness_spinner.h"
+#include "split/split_handlers.h"
 
 namespace pixmora {
 
@@ -24,8 +26,18 @@ void attachMainWindowEvents() {
     host::attachSpinnerPressed("调节器", stepDividerThickness);
 
     // Join tab.
+    for (const char* label : {"地框1", "地框2", "地框3", "地框4"}) host::attachTextChanged(label, refreshJoinPreview);
+    host::attachClicked("清空", clearJoinSlots);
+    host::attachClicked("重新生成", refreshJoinPreview);
+    host::attachClicked("保存位", chooseJoinOutput);
+    host::attachClicked("保存", saveJoinPicture);
 
     // Split tab.
+    host::attachTextChanged("地框5", showSplitPreview);
+    host::attachClicked("清空1", clearSplitSource);
+    host::attachClicked("重新生成1", showSplitPreview);
+    host::attachClicked("保存位1", chooseSplitOutput);
+    host::attachClicked("保存1", saveSplitPicture);
 }
 
 }  // namespace pixmora

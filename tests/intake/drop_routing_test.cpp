@@ -19,7 +19,7 @@
 #include "intake/drop_target_object.h"
 #include "shell/app_globals.h"
 #include "shell/main_window_layout.h"
-#include "tests/intake/drop_files.h"
+#include "tests/support/drop_files.h"
 #include "tests/support/main_window_fixture.h"
 #include "tests/support/temporary_folder.h"
 #include "tests/support/test_pictures.h"

@@ -10,7 +10,7 @@
 
 #include "intake/drop_target_object.h"
 #include "shell/app_globals.h"
-#include "tests/intake/drop_files.h"
+#include "tests/support/drop_files.h"
 
 namespace pixmora {
 namespace {
