@@ -177,8 +177,10 @@ TEST_F(JoinTab, FailedSavesAreReportedAndNeverConfirmed) {
         EXPECT_EQ(messages[0].rfind("保存失败：" + path + "\n", 0), 0u) << c.what << ": " << messages[0];
         EXPECT_GT(messages[0].size(), std::string("保存失败：\n").size() + path.size()) << c.what;
         EXPECT_EQ(std::filesystem::exists(textPath(path)), existed) << c.what;
-        if (existed) EXPECT_EQ(testing::readWholeFile(textPath(path)), before) << c.what;
-        if (existed) SetFileAttributesW(textPath(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+        if (existed) {
+            EXPECT_EQ(testing::readWholeFile(textPath(path)), before) << c.what;
+            SetFileAttributesW(textPath(path).c_str(), FILE_ATTRIBUTE_NORMAL);
+        }
     }
 }
 
