@@ -135,7 +135,11 @@ RectI GraphicsObject::getVisibleClipBoundsI() { return forwardRecordQuery<Gdiplu
 
 bool GraphicsObject::isClipEmpty() { return forwardTest(gdiplus::GdipIsClipEmpty, graphicsHandle); }
 
-bool GraphicsObject::isVisibleClipEmpty() { return forwardTest(gdiplus::GdipIsVisibleClipEmpty, graphicsHandle); }
+bool GraphicsObject::isVisibleClipEmpty() {
+    // Some GDI+ versions read through the null graphics of an empty object.
+    if (!graphicsHandle) return storeStatus(Gdiplus::InvalidParameter);
+    return forwardTest(gdiplus::GdipIsVisibleClipEmpty, graphicsHandle);
+}
 
 bool GraphicsObject::isVisiblePoint(float x, float y) { return forwardTest(gdiplus::GdipIsVisiblePoint, graphicsHandle, x, y); }
 

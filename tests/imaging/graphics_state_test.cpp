@@ -221,6 +221,9 @@ TEST(GraphicsStates, SavedStatesAndContainersRestore) {
     EXPECT_EQ(lastStatus, 0);
     EXPECT_FLOAT_EQ(toPage(g, PointF{1, 1}).x, 11);
     ASSERT_TRUE(g.endContainer(containerI));
+    // The default unit, GDI+'s world unit, is no unit for a container.
+    EXPECT_EQ(g.beginContainer(RectF{0, 0, 20, 20}, RectF{0, 0, 10, 10}), 0u);
+    EXPECT_EQ(lastStatus, kStatusInvalidParameter);
     const std::uint32_t plain = g.beginContainer2();
     EXPECT_EQ(lastStatus, 0);
     ASSERT_TRUE(g.endContainer(plain));
