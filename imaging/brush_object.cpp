@@ -1,6 +1,6 @@
 #include "imaging/brush_object.h"
 
-#include "imaging/gdiplus_call.h"
+#include "imaging/gdiplus_forward.h"
 
 namespace pixmora {
 
@@ -21,10 +21,21 @@ bool BrushObject::deleteBrush() {
     });
 }
 
-bool BrushObject::createSolidFill(std::uint32_t argb) {
-    return runCreatingOperation(*this, solidBrushHandle, [this] { deleteBrush(); }, [&](Gdiplus::GpSolidFill** out) {
-        return callGdiplusQuietly(gdiplus::GdipCreateSolidFill, static_cast<Gdiplus::ARGB>(argb), out);
-    });
+bool BrushObject::cloneBrush(BrushObject& target) {
+    Gdiplus::GpBrush* copy = nullptr;
+    const bool ok = forwardGdiplus(gdiplus::GdipCloneBrush, brushHandle, &copy);
+    if (copy) target.setNativeHandle(copy);
+    return ok;
 }
+
+int BrushObject::getBrushType() { return forwardQuery<Gdiplus::BrushType>(gdiplus::GdipGetBrushType, brushHandle); }
+
+bool BrushObject::createSolidFill(std::uint32_t argb) {
+    return forwardCreating(*this, solidBrushHandle, [this] { deleteBrush(); }, gdiplus::GdipCreateSolidFill, argb);
+}
+
+bool BrushObject::setSolidFillColor(std::uint32_t argb) { return forwardGdiplus(gdiplus::GdipSetSolidFillColor, solidBrushHandle, argb); }
+
+std::uint32_t BrushObject::getSolidFillColor() { return forwardQuery<Gdiplus::ARGB>(gdiplus::GdipGetSolidFillColor, solidBrushHandle); }
 
 }  // namespace pixmora

@@ -21,10 +21,17 @@ protected:
 
 public:
     virtual bool deleteBrush();
+    // A new GDI+ brush of the same kind and colour, adopted by `target` (pass an empty one).
+    virtual bool cloneBrush(BrushObject& target);
+    // GDI+'s brush type: 0 solid colour, 1 hatch, 2 texture, 3 path gradient, 4 linear gradient.
+    virtual int getBrushType();
 
     virtual bool isValid() const { return solidBrushHandle != nullptr; }
     // A solid brush of an ARGB colour (alpha in the top byte).
     virtual bool createSolidFill(std::uint32_t argb);
+    virtual bool setSolidFillColor(std::uint32_t argb);
+    // The solid brush's ARGB colour; 0 on failure.
+    virtual std::uint32_t getSolidFillColor();
 
 protected:
     Gdiplus::GpBrush* brushHandle = nullptr;

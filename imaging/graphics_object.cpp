@@ -1,6 +1,7 @@
+// GraphicsObject: creation, release and the device context it hands out.
 #include "imaging/graphics_object.h"
 
-#include "imaging/gdiplus_call.h"
+#include "imaging/gdiplus_forward.h"
 #include "imaging/system_api.h"
 
 namespace pixmora {
@@ -16,53 +17,65 @@ void GraphicsObject::onSubclassHandleSet(void* handle) {
     ownedGraphicsHandle = static_cast<Gdiplus::GpGraphics*>(handle);
 }
 
-bool GraphicsObject::deleteGraphics() {
-    if (!ownedGraphicsHandle) return false;
+void GraphicsObject::releaseCanvas() {
     if (canvasDC) {
         sys::SelectObject(canvasDC, canvasPreviousBitmap);
         sys::DeleteObject(canvasBitmap);
         sys::DeleteDC(canvasDC);
     }
-    const bool ok = callGdiplus(gdiplus::GdipDeleteGraphics, ownedGraphicsHandle);
-    setNativeHandle(nullptr);
     canvasDC = nullptr;
     canvasBitmap = nullptr;
     canvasPreviousBitmap = nullptr;
     canvasWidth = 0;
     canvasHeight = 0;
+}
+
+bool GraphicsObject::deleteGraphics() {
+    if (!ownedGraphicsHandle) return false;
+    // GDI+ refuses to delete a graphics whose device context is out, which
+    // would leave it behind for good: give the context back first.
+    if (deviceContext) callGdiplusQuietly(gdiplus::GdipReleaseDC, graphicsHandle, deviceContext);
+    deviceContext = nullptr;
+    releaseCanvas();
+    const bool ok = callGdiplus(gdiplus::GdipDeleteGraphics, ownedGraphicsHandle);
+    setNativeHandle(nullptr);
     return ok;
 }
 
+void GraphicsObject::flush(int intention) { callGdiplusQuietly(gdiplus::GdipFlush, graphicsHandle, static_cast<Gdiplus::FlushIntention>(intention)); }
+
+bool GraphicsObject::createFromHWND(HWND window, bool useIcm) {
+    return useIcm ? forwardCreating(*this, graphicsHandle, [this] { deleteGraphics(); }, gdiplus::GdipCreateFromHWNDICM, window)
+                  : forwardCreating(*this, graphicsHandle, [this] { deleteGraphics(); }, gdiplus::GdipCreateFromHWND, window);
+}
+
 bool GraphicsObject::createFromHDC(HDC context, std::optional<HANDLE> device) {
-    return runCreatingOperation(*this, graphicsHandle, [this] { deleteGraphics(); }, [&](Gdiplus::GpGraphics** out) {
-        return device ? callGdiplusQuietly(gdiplus::GdipCreateFromHDC2, context, *device, out)
-                      : callGdiplusQuietly(gdiplus::GdipCreateFromHDC, context, out);
-    });
+    return device ? forwardCreating(*this, graphicsHandle, [this] { deleteGraphics(); }, gdiplus::GdipCreateFromHDC2, context, *device)
+                  : forwardCreating(*this, graphicsHandle, [this] { deleteGraphics(); }, gdiplus::GdipCreateFromHDC, context);
 }
 
 bool GraphicsObject::getImageGraphicsContext(ImageObject& image) {
-    return runCreatingOperation(*this, graphicsHandle, [this] { deleteGraphics(); }, [&](Gdiplus::GpGraphics** out) {
-        return callGdiplusQuietly(gdiplus::GdipGetImageGraphicsContext,
-                                  static_cast<Gdiplus::GpImage*>(image.getNativeHandle()), out);
-    });
+    return forwardCreating(*this, graphicsHandle, [this] { deleteGraphics(); }, gdiplus::GdipGetImageGraphicsContext, image.getNativeHandle());
 }
 
-bool GraphicsObject::setInterpolationMode(int mode) {
-    return callGdiplus(gdiplus::GdipSetInterpolationMode, graphicsHandle, static_cast<Gdiplus::InterpolationMode>(mode));
+HDC GraphicsObject::getDC() {
+    if (deviceContext) {
+        storeStatus(Gdiplus::GenericError);
+        return deviceContext;
+    }
+    HDC context = nullptr;
+    if (callGdiplus(gdiplus::GdipGetDC, graphicsHandle, &context)) deviceContext = context;
+    return deviceContext;
 }
 
-bool GraphicsObject::fillRectangle(BrushObject& brush, float x, float y, float width, float height) {
-    return callGdiplus(gdiplus::GdipFillRectangle, graphicsHandle,
-                       static_cast<Gdiplus::GpBrush*>(brush.getNativeHandle()), x, y, width, height);
-}
-
-bool GraphicsObject::drawImageRectRect(ImageObject& image, float x, float y, float width, float height,
-                                       int sourceUnit) {
-    auto* handle = static_cast<Gdiplus::GpImage*>(image.getNativeHandle());
-    const auto sourceWidth = static_cast<float>(image.getImageWidth());
-    const auto sourceHeight = static_cast<float>(image.getImageHeight());
-    return callGdiplus(gdiplus::GdipDrawImageRectRect, graphicsHandle, handle, x, y, width, height, 0.0f, 0.0f,
-                       sourceWidth, sourceHeight, static_cast<Gdiplus::Unit>(sourceUnit), nullptr, nullptr, nullptr);
+bool GraphicsObject::releaseDC() {
+    if (!deviceContext) {
+        storeStatus(Gdiplus::Ok);
+        return false;
+    }
+    callGdiplus(gdiplus::GdipReleaseDC, graphicsHandle, deviceContext);
+    deviceContext = nullptr;
+    return true;
 }
 
 }  // namespace pixmora

@@ -65,7 +65,7 @@ bool ImageObject::loadImageFromStream(const ByteArray& bytes, bool useIcm) {
 bool ImageObject::cloneImage(ImageObject& target) {
     Gdiplus::GpImage* copy = nullptr;
     const bool ok = callGdiplus(gdiplus::GdipCloneImage, imageHandle, &copy);
-    target.setNativeHandle(copy);
+    if (copy) target.setNativeHandle(copy);
     return ok;
 }
 
