@@ -5,6 +5,7 @@
 #include "host/control_access.h"
 #include "join/join_composition.h"
 #include "join/output_naming.h"
+#include "join/save_flow.h"
 #include "join/save_messages.h"
 #include "shell/app_globals.h"
 
@@ -59,19 +60,8 @@ void clearJoinSlots() {
     for (const char* picture : kSlotPictures) host::writePicture(picture, {});
 }
 
-void chooseJoinOutput() {
-    const std::string folder = host::browseForFolder(host::mainWindowHandle());
-    host::writeText(kOutputBox, chooseOutputPath(folder, kJoinOutputPrefix));
-}
+void chooseJoinOutput() { chooseOutputInto(kOutputBox, kJoinOutputPrefix); }
 
-void saveJoinPicture() {
-    if (!isAcceptedSavePath(host::readText(kOutputBox))) {
-        host::showMessage(kWrongSavePathMessage);
-        return;
-    }
-    const ExportResult result = exportJoinPicture();
-    host::writePicture(kPreview, result.picture.bytes);
-    host::showMessage(saveOutcomeMessage(host::readText(kOutputBox), result.outcome));
-}
+void saveJoinPicture() { savePictureWith(kOutputBox, kPreview, exportJoinPicture); }
 
 }  // namespace pixmora

@@ -4,6 +4,7 @@
 
 #include "host/control_access.h"
 #include "join/output_naming.h"
+#include "join/save_flow.h"
 #include "join/save_messages.h"
 #include "shell/app_globals.h"
 #include "split/split_composition.h"
@@ -49,19 +50,8 @@ void clearSplitSource() {
     host::writePicture(kSourcePicture, {});
 }
 
-void chooseSplitOutput() {
-    const std::string folder = host::browseForFolder(host::mainWindowHandle());
-    host::writeText(kOutputBox, chooseOutputPath(folder, kSplitOutputPrefix));
-}
+void chooseSplitOutput() { chooseOutputInto(kOutputBox, kSplitOutputPrefix); }
 
-void saveSplitPicture() {
-    if (!isAcceptedSavePath(host::readText(kOutputBox))) {
-        host::showMessage(kWrongSavePathMessage);
-        return;
-    }
-    const ExportResult result = exportSplitPicture();
-    host::writePicture(kPreview, result.picture.bytes);
-    host::showMessage(saveOutcomeMessage(host::readText(kOutputBox), result.outcome));
-}
+void saveSplitPicture() { savePictureWith(kOutputBox, kPreview, exportSplitPicture); }
 
 }  // namespace pixmora
