@@ -1,7 +1,8 @@
 #include "cli/cli_options.h"
 
-#include <charconv>
 #include <cctype>
+#include <charconv>
+#include <utility>
 
 #include "imaging/guid_text.h"
 
@@ -30,9 +31,12 @@ bool parseColour(std::string_view text, std::uint32_t& colour) {
     return true;
 }
 
+// The format GUID text for a name; "" for "source" (the first picture's own),
+// none for a name not known.
 std::optional<std::string> formatNamed(std::string_view name) {
     std::string lower(name);
     for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (lower == "source") return std::string();
     if (lower == "jpeg" || lower == "jpg") return kJpegFormatText;
     if (lower == "png") return kPngFormatText;
     if (lower == "bmp") return kBmpFormatText;
@@ -61,8 +65,8 @@ std::string_view usageText() {
            "  --thickness N      bar and line thickness in pixels (default 1)\n"
            "  --colour RRGGBB    bar and line colour, hex, with or without '#' (default FFFFFF)\n"
            "  --no-border        no bottom and right edge bars or lines (default: drawn)\n"
-           "  --format F         jpeg, png, bmp, gif or tiff (default: the first picture's own format)\n"
-           "  --timings          print the time of each phase to standard error\n"
+           "  --format F         source (default: the first picture's own format), jpeg, png, bmp, gif or tiff\n"
+           "  --timings          print the time of each phase (decode, draw, encode, write) to standard error\n"
            "  --help, --version\n";
 }
 
@@ -70,6 +74,7 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
     ParsedCommandLine parsed;
     if (arguments.empty()) return usageError("no command given");
     for (const std::string& argument : arguments) {
+        if (argument == "--") break;
         if (argument == "--help" || argument == "-h") {
             parsed.kind = ParsedCommandLine::Kind::help;
             return parsed;
@@ -123,8 +128,10 @@ ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments) {
                 return usageError("--colour needs six hexadecimal digits, RRGGBB");
         } else if (argument == "--format") {
             const std::string* name = value();
-            if (!name || !(options.format = formatNamed(*name)))
-                return usageError("--format needs one of jpeg, png, bmp, gif, tiff");
+            const std::optional<std::string> format = name ? formatNamed(*name) : std::nullopt;
+            if (!format) return usageError("--format needs one of source, jpeg, png, bmp, gif, tiff");
+            options.format = format->empty() ? std::nullopt : format;
+            options.formatName = *name;
         } else {
             return usageError("unknown option '" + argument + "' for " + arguments[0]);
         }

@@ -19,6 +19,7 @@ struct Options {
     std::uint32_t colour = 0x00FFFFFF;  // Windows colour 0x00BBGGRR, as the colour picker gives it
     bool border = true;
     std::optional<std::string> format;  // format GUID text; none: the first picture's own
+    std::string formatName;             // the name given with --format, for messages
     bool timings = false;
     std::string output;
     std::vector<std::string> pictures;
@@ -31,7 +32,8 @@ struct ParsedCommandLine {
     std::string error;  // for usageError: what is wrong, one line
 };
 
-// `arguments` excludes the program name; texts are UTF-8.
+// `arguments` excludes the program name; texts are UTF-8. --help and
+// --version anywhere before "--" win over everything else.
 ParsedCommandLine parseCommandLine(const std::vector<std::string>& arguments);
 
 std::string_view usageText();

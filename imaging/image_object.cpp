@@ -87,11 +87,17 @@ ByteArray ImageObject::saveImageToStream(const std::optional<std::string>& forma
                                          const EncoderParameterSet* parameters) {
     const std::string chosen = format ? *format : getImageRawFormat();
     MemoryStreamObject output;
-    IStream* stream = output.createFromBytes();
-    saveWithEncoder(chosen, parameters, [&](const CLSID* clsid, auto* bytes) {
+    // The encoder writes through a stream that grows the block ahead in large
+    // steps; trimmed afterwards, the block holds exactly the encoded file.
+    GrowAheadStream* stream = GrowAheadStream::create(output.createFromBytes());
+    const bool saved = saveWithEncoder(chosen, parameters, [&](const CLSID* clsid, auto* bytes) {
         return callGdiplusQuietly(gdiplus::GdipSaveImageToStream, imageHandle, stream, clsid, bytes);
     });
-    // After a save that wrote nothing the block is still empty.
+    const bool trimmed = stream && stream->finish();
+    if (stream) stream->Release();
+    // After a save that wrote nothing the block is still empty; a failed save
+    // gives no bytes rather than a part of a file.
+    if (!saved || !trimmed) return {};
     return output.toBytes();
 }
 

@@ -4,7 +4,9 @@
 #include <windows.h>
 #include <objidl.h>
 
+#include <atomic>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 
 #include "imaging/toolkit_types.h"
@@ -39,6 +41,47 @@ private:
     HGLOBAL globalHandle = nullptr;
     void* lockedPointer = nullptr;
     IStream* stream = nullptr;
+};
+
+// An output stream for an encoder that forwards to another stream (a
+// MemoryStreamObject's) and grows it ahead in large steps: a stream over a
+// global block that grows by exactly each write copies the whole block again
+// and again, which for pictures of tens of megabytes costs seconds. The
+// stream's size as its user sees it is the extent written (or set), not the
+// room grown ahead; finish() trims the inner stream to that extent, so the
+// block then holds exactly the bytes written. Reference counted; create()
+// hands out the first reference.
+class GrowAheadStream final : public IStream {
+public:
+    static GrowAheadStream* create(IStream* inner);
+    // Trims the inner stream to the bytes written; true when it could.
+    bool finish();
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
+    ULONG STDMETHODCALLTYPE AddRef() override;
+    ULONG STDMETHODCALLTYPE Release() override;
+    HRESULT STDMETHODCALLTYPE Read(void* buffer, ULONG count, ULONG* read) override;
+    HRESULT STDMETHODCALLTYPE Write(const void* buffer, ULONG count, ULONG* written) override;
+    HRESULT STDMETHODCALLTYPE Seek(LARGE_INTEGER move, DWORD origin, ULARGE_INTEGER* position) override;
+    HRESULT STDMETHODCALLTYPE SetSize(ULARGE_INTEGER size) override;
+    HRESULT STDMETHODCALLTYPE CopyTo(IStream* target, ULARGE_INTEGER count, ULARGE_INTEGER* read,
+                                     ULARGE_INTEGER* written) override;
+    HRESULT STDMETHODCALLTYPE Commit(DWORD flags) override;
+    HRESULT STDMETHODCALLTYPE Revert() override;
+    HRESULT STDMETHODCALLTYPE LockRegion(ULARGE_INTEGER offset, ULARGE_INTEGER count, DWORD type) override;
+    HRESULT STDMETHODCALLTYPE UnlockRegion(ULARGE_INTEGER offset, ULARGE_INTEGER count, DWORD type) override;
+    HRESULT STDMETHODCALLTYPE Stat(STATSTG* statistics, DWORD flags) override;
+    HRESULT STDMETHODCALLTYPE Clone(IStream** copy) override;
+
+private:
+    explicit GrowAheadStream(IStream* inner);
+    ~GrowAheadStream();
+    std::uint64_t position();
+
+    std::atomic<ULONG> references_{1};
+    IStream* inner_;
+    std::uint64_t capacity_ = 0;  // the inner stream's size
+    std::uint64_t extent_ = 0;    // the size as this stream's user sees it
 };
 
 }  // namespace pixmora

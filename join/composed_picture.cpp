@@ -5,6 +5,8 @@
 #include <limits>
 #include <utility>
 
+#include "imaging/guid_text.h"
+
 namespace pixmora {
 
 std::string composeProblemText(ComposeProblem problem) {
@@ -16,11 +18,37 @@ std::string composeProblemText(ComposeProblem problem) {
         case ComposeProblem::emptyCanvas: return "没有可以生成的图片内容";
         case ComposeProblem::canvasFailed: return "图片太大，内存不足，无法生成";
         case ComposeProblem::encodingFailed: return "图片编码失败";
+        case ComposeProblem::pictureUnreadable: return "图片无法读取或无法解码";
     }
     return {};
 }
 
+const char* composePhaseName(ComposePhase phase) {
+    switch (phase) {
+        case ComposePhase::decode: return "decode";
+        case ComposePhase::draw: return "draw";
+        case ComposePhase::encode: return "encode";
+        case ComposePhase::write: return "write";
+    }
+    return "";
+}
+
 namespace composing {
+
+PhaseClock::PhaseClock(const PhaseObserver& observer) : observer_(observer), start_(std::chrono::steady_clock::now()) {}
+
+void PhaseClock::finished(ComposePhase phase) {
+    if (!observer_) return;
+    const auto now = std::chrono::steady_clock::now();
+    observer_(phase, std::chrono::duration<double>(now - start_).count());
+    start_ = now;
+}
+
+ComposedPicture unreadable(int picture, std::string format) {
+    ComposedPicture result = failed(ComposeProblem::pictureUnreadable, std::move(format));
+    result.unreadablePicture = picture;
+    return result;
+}
 
 bool loadPicture(ImageObject& image, const std::optional<std::string>& path) {
     return path && image.loadImageFromFile(*path);
@@ -44,6 +72,13 @@ ComposeProblem createCanvas(BitmapObject& canvas, std::int32_t width, std::int32
                                                                               : ComposeProblem::canvasFailed;
 }
 
+bool holdsPictureOfSize(const ByteArray& bytes, std::int32_t width, std::int32_t height) {
+    ImageObject image;
+    if (!image.loadImageFromStream(bytes)) return false;
+    const SizeF size = image.getImageDimension();
+    return wholePixels(size.width) == width && wholePixels(size.height) == height;
+}
+
 ComposedPicture encodeCanvas(BitmapObject& canvas, const std::string& format, std::int32_t width,
                              std::int32_t height) {
     ComposedPicture picture;
@@ -51,7 +86,10 @@ ComposedPicture encodeCanvas(BitmapObject& canvas, const std::string& format, st
     picture.width = width;
     picture.height = height;
     picture.bytes = canvas.saveImageToStream(format);
-    if (picture.bytes.empty()) picture.problem = ComposeProblem::encodingFailed;
+    if (picture.bytes.empty() || (format == kGifFormatText && !holdsPictureOfSize(picture.bytes, width, height))) {
+        picture.bytes.clear();
+        picture.problem = ComposeProblem::encodingFailed;
+    }
     return picture;
 }
 

@@ -11,10 +11,16 @@
 
 namespace pixmora {
 ComposedPicture composeJoin(const JoinSettings& settings) {
+    composing::PhaseClock clock(settings.phaseObserver);
     std::array<ImageObject, 4> slots;
-    for (std::size_t k = 0; k < slots.size(); ++k) composing::loadPicture(slots[k], settings.slotPaths[k]);
+    for (std::size_t k = 0; k < slots.size(); ++k) {
+        const bool loaded = composing::loadPicture(slots[k], settings.slotPaths[k]);
+        if (!loaded && settings.slotPaths[k] && settings.refuseUnreadablePictures)
+            return composing::unreadable(static_cast<int>(k));
+    }
+    clock.finished(ComposePhase::decode);
     if (!slots[0].isValid()) return composing::failed(ComposeProblem::noFirstSlotPicture);
-    const std::string format = slots[0].getImageRawFormat();
+    const std::string format = settings.outputFormat ? *settings.outputFormat : slots[0].getImageRawFormat();
     if (encoderClsidForFormat(format).empty()) return composing::failed(ComposeProblem::noEncoder, format);
 
     std::int32_t cellWidth = 0;
@@ -39,17 +45,26 @@ ComposedPicture composeJoin(const JoinSettings& settings) {
         for (std::size_t k = 0; k < slots.size(); ++k) {
             if (!slots[k].isValid()) continue;
             const RectF& cell = geometry.cells[k];
-            graphics.drawImageRectRect(slots[k], cell.x, cell.y, cell.width, cell.height);
+            // Some decoders read the pixels only now, so a damaged file can
+            // still fail here.
+            const bool drawn = graphics.drawImageRectRect(slots[k], cell.x, cell.y, cell.width, cell.height);
+            if (!drawn && settings.refuseUnreadablePictures && static_cast<int>(k) < settings.count)
+                return composing::unreadable(static_cast<int>(k), format);
         }
         for (const RectF& bar : geometry.bars) graphics.fillRectangle(brush, bar.x, bar.y, bar.width, bar.height);
         // The graphics goes before encoding, so everything drawn is in the bitmap.
     }
-    return composing::encodeCanvas(canvas, format, geometry.canvasWidth, geometry.canvasHeight);
+    clock.finished(ComposePhase::draw);
+    ComposedPicture picture = composing::encodeCanvas(canvas, format, geometry.canvasWidth, geometry.canvasHeight);
+    clock.finished(ComposePhase::encode);
+    return picture;
 }
 
 ExportResult exportJoin(const JoinSettings& settings, std::string_view path) {
     ExportResult result{composeJoin(settings), {}};
+    composing::PhaseClock clock(settings.phaseObserver);
     result.outcome = saveComposedPicture(result.picture, path);
+    if (result.outcome.written) clock.finished(ComposePhase::write);
     return result;
 }
 

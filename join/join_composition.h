@@ -25,10 +25,19 @@ struct JoinSettings {
     double thickness = 1;              // bar thickness in pixels
     std::uint32_t barColour = 0xFFFFFF; // Windows colour 0x00BBGGRR
     bool border = true;                // bars along the bottom and right edges
+    // The format (GUID text) to encode in instead of slot 1's; none: slot 1's.
+    std::optional<std::string> outputFormat;
+    // True: a slot with a path whose picture cannot be read, decoded or drawn
+    // makes the whole composition fail with pictureUnreadable, naming the slot,
+    // instead of leaving its cell blank as the window does.
+    bool refuseUnreadablePictures = false;
+    // Told the time of each phase; none by default.
+    PhaseObserver phaseObserver;
 };
 
 // Composes the joined picture, encoded in the format of slot 1's picture
-// (a PNG in slot 1 gives PNG bytes whatever the other slots hold). The cell
+// (a PNG in slot 1 gives PNG bytes whatever the other slots hold) unless the
+// settings name another. The cell
 // is as wide as the widest picture and as high as the highest, taken apart.
 ComposedPicture composeJoin(const JoinSettings& settings);
 

@@ -10,9 +10,14 @@
 namespace pixmora {
 
 ComposedPicture composeSplit(const SplitSettings& settings) {
+    composing::PhaseClock clock(settings.phaseObserver);
     ImageObject source;
-    if (!composing::loadPicture(source, settings.sourcePath)) return composing::failed(ComposeProblem::noSplitSource);
-    const std::string format = source.getImageRawFormat();
+    if (!composing::loadPicture(source, settings.sourcePath)) {
+        if (settings.sourcePath && settings.refuseUnreadablePictures) return composing::unreadable(0);
+        return composing::failed(ComposeProblem::noSplitSource);
+    }
+    clock.finished(ComposePhase::decode);
+    const std::string format = settings.outputFormat ? *settings.outputFormat : source.getImageRawFormat();
     if (encoderClsidForFormat(format).empty()) return composing::failed(ComposeProblem::noEncoder, format);
 
     const SizeF size = source.getImageDimension();
@@ -26,19 +31,27 @@ ComposedPicture composeSplit(const SplitSettings& settings) {
         BrushObject brush;
         graphics.getImageGraphicsContext(canvas);
         brush.createSolidFill(colourToArgb(settings.lineColour));
-        graphics.drawImageRectRect(source, 0, 0, static_cast<float>(width), static_cast<float>(height));
+        // Some decoders read the pixels only now, so a damaged file can still fail here.
+        const bool drawn =
+            graphics.drawImageRectRect(source, 0, 0, static_cast<float>(width), static_cast<float>(height));
+        if (!drawn && settings.refuseUnreadablePictures) return composing::unreadable(0, format);
         const SplitGeometry lines =
             splitGeometry(width, height, settings.rows, settings.columns, settings.thickness, settings.border);
         for (const RectF& line : lines.horizontal) graphics.fillRectangle(brush, line.x, line.y, line.width, line.height);
         for (const RectF& line : lines.vertical) graphics.fillRectangle(brush, line.x, line.y, line.width, line.height);
         // The graphics goes before encoding, so everything drawn is in the bitmap.
     }
-    return composing::encodeCanvas(canvas, format, width, height);
+    clock.finished(ComposePhase::draw);
+    ComposedPicture picture = composing::encodeCanvas(canvas, format, width, height);
+    clock.finished(ComposePhase::encode);
+    return picture;
 }
 
 ExportResult exportSplit(const SplitSettings& settings, std::string_view path) {
     ExportResult result{composeSplit(settings), {}};
+    composing::PhaseClock clock(settings.phaseObserver);
     result.outcome = saveComposedPicture(result.picture, path);
+    if (result.outcome.written) clock.finished(ComposePhase::write);
     return result;
 }
 

@@ -20,9 +20,17 @@ struct SplitSettings {
     double thickness = 1;                   // line thickness in pixels
     std::uint32_t lineColour = 0xFFFFFF;    // Windows colour 0x00BBGGRR
     bool border = true;                     // lines along the bottom and right edges too
+    // The format (GUID text) to encode in instead of the source's; none: the source's.
+    std::optional<std::string> outputFormat;
+    // True: a source that was given but cannot be read, decoded or drawn fails
+    // with pictureUnreadable rather than noSplitSource.
+    bool refuseUnreadablePictures = false;
+    // Told the time of each phase; none by default.
+    PhaseObserver phaseObserver;
 };
 
-// Composes the split picture, encoded in the source's own format.
+// Composes the split picture, encoded in the source's own format unless the
+// settings name another.
 ComposedPicture composeSplit(const SplitSettings& settings);
 
 // Composes as composeSplit and writes those very bytes to `path`

@@ -5,10 +5,13 @@ mistake, or that stretch its decoders. Usage: make_corpus.py FOLDER
 Every case is made here from nothing (Python's standard library and
 ImageMagick's convert); nothing is downloaded. The file cases.txt lists each
 case as: name<TAB>relative path<TAB>expectation, where the expectation is
-"picture" (the case decodes and must compose) or "refused" (it must fail
-cleanly with a message)."""
+"picture" (the case decodes and must compose), "undecodable" (it must be
+refused cleanly, naming the picture) or "unencodable" (it decodes, but no
+encoder writes its format, so it cannot be the picture whose format the
+output takes)."""
 import os
 import random
+import shutil
 import struct
 import subprocess
 import sys
@@ -36,7 +39,9 @@ def convert(*args):
 
 def main():
     out = os.path.abspath(sys.argv[1])
-    os.makedirs(out, exist_ok=True)
+    # Made afresh every time: a test that failed may have left the folder changed.
+    shutil.rmtree(out, ignore_errors=True)
+    os.makedirs(out)
     rng = random.Random(20261211)
     cases = []
 
@@ -60,15 +65,15 @@ def main():
     rgb_rows = [bytes(rng.randrange(256) for _ in range(64 * 3)) for _ in range(48)]
     good_png = png(64, 48, 8, 2, rgb_rows)
 
-    write("zero-bytes", "empty.jpg", b"", "refused")
-    write("truncated-jpeg", "truncated.jpg", good_jpeg[: len(good_jpeg) // 3], "refused")
-    write("truncated-png", "truncated.png", good_png[: len(good_png) // 2], "refused")
-    write("random-bytes", "random.png", bytes(rng.randrange(256) for _ in range(4096)), "refused")
-    write("text-as-jpeg", "notes.jpg", "这不是图片。 This is not a picture.\n".encode("utf-8") * 20, "refused")
+    write("zero-bytes", "empty.jpg", b"", "undecodable")
+    write("truncated-jpeg", "truncated.jpg", good_jpeg[: len(good_jpeg) // 3], "undecodable")
+    write("truncated-png", "truncated.png", good_png[: len(good_png) // 2], "undecodable")
+    write("random-bytes", "random.png", bytes(rng.randrange(256) for _ in range(4096)), "undecodable")
+    write("text-as-jpeg", "notes.jpg", "这不是图片。 This is not a picture.\n".encode("utf-8") * 20, "undecodable")
     # A header that declares 100000 x 100000 pixels over a few bytes of data.
     huge = b"\x89PNG\r\n\x1a\n" + png_chunk(b"IHDR", struct.pack(">IIBBBBB", 100000, 100000, 8, 2, 0, 0, 0))
     huge += png_chunk(b"IDAT", zlib.compress(b"\x00" * 301)) + png_chunk(b"IEND", b"")
-    write("huge-header-png", "huge.png", huge, "refused")
+    write("huge-header-png", "huge.png", huge, "undecodable")
     made("animated-gif", "animated.gif", "picture",
          "-delay", "20", "-size", "40x30", "xc:red", "xc:green", "xc:blue", "-loop", "0")
     made("multipage-tiff", "pages.tiff", "picture", "-size", "50x40", "xc:orange", "xc:purple")
@@ -81,9 +86,9 @@ def main():
               palette=[(255, 0, 0), (0, 255, 0), (0, 0, 255), (255, 255, 255)]), "picture")
     made("jpeg-exif-orientation", "rotated.jpg", "picture",
          "-size", "60x30", "gradient:white-black", "-orient", "RightTop")
-    made("icon", "app.ico", "refused", "-size", "32x32", "xc:teal")
+    made("icon", "app.ico", "unencodable", "-size", "32x32", "xc:teal")
     os.makedirs(os.path.join(out, "folder.png"), exist_ok=True)
-    cases.append(("directory", "folder.png", "refused"))
+    cases.append(("directory", "folder.png", "undecodable"))
     made("spaces-and-chinese", os.path.join("照片 文件夹", "我的 图片 (1).png"), "picture",
          "-size", "50x50", "gradient:red-blue")
     deep = os.path.join(*(["很长的目录名称_" + "x" * 40] * 6))

@@ -77,5 +77,61 @@ TEST(MemoryStreamObject, AttachTakesOverAStreamAndItsBlock) {
     EXPECT_FALSE(object.attachStream(nullptr));
 }
 
+// An encoder sees only what it wrote, however far the block was grown ahead,
+// and after finish() the block is exactly that.
+TEST(GrowAheadStream, ShowsTheWrittenExtentAndTrimsTheBlockToIt) {
+    MemoryStreamObject object;
+    GrowAheadStream* stream = GrowAheadStream::create(object.createFromBytes());
+    ASSERT_NE(stream, nullptr);
+    const ByteArray first(3000, 0x11);
+    ULONG count = 0;
+    ASSERT_EQ(stream->Write(first.data(), static_cast<ULONG>(first.size()), &count), S_OK);
+    EXPECT_EQ(count, first.size());
+    EXPECT_GT(object.getSize(), first.size());  // grown ahead
+    EXPECT_EQ(streamSize(stream), first.size());
+
+    // Seeking from the end goes from the written end; reading stops there.
+    LARGE_INTEGER back{};
+    back.QuadPart = -2;
+    ULARGE_INTEGER position{};
+    ASSERT_EQ(stream->Seek(back, STREAM_SEEK_END, &position), S_OK);
+    EXPECT_EQ(position.QuadPart, first.size() - 2);
+    std::uint8_t read[8] = {};
+    ASSERT_EQ(stream->Read(read, sizeof read, &count), S_OK);
+    EXPECT_EQ(count, 2u);
+
+    // A header patched at the start after the body, as encoders do.
+    LARGE_INTEGER start{};
+    ASSERT_EQ(stream->Seek(start, STREAM_SEEK_SET, nullptr), S_OK);
+    const std::uint8_t header[2] = {0xAB, 0xCD};
+    ASSERT_EQ(stream->Write(header, 2, &count), S_OK);
+    EXPECT_EQ(streamSize(stream), first.size());
+
+    EXPECT_TRUE(stream->finish());
+    EXPECT_EQ(stream->Release(), 0u);
+    ByteArray expected = first;
+    expected[0] = 0xAB;
+    expected[1] = 0xCD;
+    EXPECT_EQ(object.toBytes(), expected);
+}
+
+TEST(GrowAheadStream, ASizeSetByItsUserIsTheSizeItSees) {
+    MemoryStreamObject object;
+    GrowAheadStream* stream = GrowAheadStream::create(object.createFromBytes());
+    ASSERT_NE(stream, nullptr);
+    ULARGE_INTEGER size{};
+    size.QuadPart = 10;
+    ASSERT_EQ(stream->SetSize(size), S_OK);
+    EXPECT_EQ(streamSize(stream), 10u);
+    IStream* same = nullptr;
+    ASSERT_EQ(stream->QueryInterface(IID_IStream, reinterpret_cast<void**>(&same)), S_OK);
+    EXPECT_EQ(same, static_cast<IStream*>(stream));
+    same->Release();
+    EXPECT_TRUE(stream->finish());
+    stream->Release();
+    // The bytes of a size set but never written are undefined, as for any stream.
+    EXPECT_EQ(object.toBytes().size(), 10u);
+}
+
 }  // namespace
 }  // namespace pixmora
