@@ -61,11 +61,7 @@ ComposedPicture composeJoin(const JoinSettings& settings) {
 }
 
 ExportResult exportJoin(const JoinSettings& settings, std::string_view path) {
-    ExportResult result{composeJoin(settings), {}};
-    composing::PhaseClock clock(settings.phaseObserver);
-    result.outcome = saveComposedPicture(result.picture, path);
-    if (result.outcome.written) clock.finished(ComposePhase::write);
-    return result;
+    return exportComposedPicture(composeJoin(settings), path, settings.phaseObserver);
 }
 
 }  // namespace pixmora

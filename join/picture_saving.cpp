@@ -1,6 +1,7 @@
 #include "join/picture_saving.h"
 
 #include <string>
+#include <utility>
 
 #include "host/whole_file.h"
 #include "imaging/text_conversion.h"
@@ -61,6 +62,14 @@ SaveOutcome saveComposedPicture(const ComposedPicture& picture, std::string_view
 
 std::string saveOutcomeMessage(std::string_view path, const SaveOutcome& outcome) {
     return outcome.written ? savedMessage(path) : saveFailedMessage(path, outcome.reason);
+}
+
+ExportResult exportComposedPicture(ComposedPicture picture, std::string_view path, const PhaseObserver& observer) {
+    ExportResult result{std::move(picture), {}};
+    composing::PhaseClock clock(observer);
+    result.outcome = saveComposedPicture(result.picture, path);
+    if (result.outcome.written) clock.finished(ComposePhase::write);
+    return result;
 }
 
 }  // namespace pixmora

@@ -35,4 +35,7 @@ struct ExportResult {
     SaveOutcome outcome;
 };
 
+// Saves a composed picture and reports the write's time to the observer.
+ExportResult exportComposedPicture(ComposedPicture picture, std::string_view path, const PhaseObserver& observer);
+
 }  // namespace pixmora

@@ -48,11 +48,7 @@ ComposedPicture composeSplit(const SplitSettings& settings) {
 }
 
 ExportResult exportSplit(const SplitSettings& settings, std::string_view path) {
-    ExportResult result{composeSplit(settings), {}};
-    composing::PhaseClock clock(settings.phaseObserver);
-    result.outcome = saveComposedPicture(result.picture, path);
-    if (result.outcome.written) clock.finished(ComposePhase::write);
-    return result;
+    return exportComposedPicture(composeSplit(settings), path, settings.phaseObserver);
 }
 
 }  // namespace pixmora
