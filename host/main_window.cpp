@@ -84,7 +84,8 @@ HWND createControl(HWND window, const ControlDescription& control, int id, bool 
         break;
     case ControlKind::TransparentLabel:
         // One line each: a caption never wraps into a second line the label cannot show.
-        handle = standard(0, WC_STATICW, SS_LEFTNOWORDWRAP | SS_NOPREFIX);
+        // Clipped by its siblings: a label that overlaps a box never paints over its border.
+        handle = standard(0, WC_STATICW, SS_LEFTNOWORDWRAP | SS_NOPREFIX | WS_CLIPSIBLINGS);
         break;
     case ControlKind::EditBox:
     case ControlKind::SpinnerEditBox:
@@ -231,7 +232,11 @@ HWND createMainWindow(const WindowDescription& description) {
             registerControl(handle, control, companion);
         previousKind = control.kind;
     }
-    // Every control lies over the tab control, which is drawn beneath them.
+    // Every control lies over the tab control, which is drawn beneath them;
+    // the labels lie right above it, beneath the boxes they touch.
+    for (const auto& control : registeredControls())
+        if (control.description.kind == ControlKind::TransparentLabel)
+            SetWindowPos(control.handle, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (HWND tabs = tabControl()) SetWindowPos(tabs, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     raiseCreated();
     ShowWindow(window, SW_SHOWNORMAL);
