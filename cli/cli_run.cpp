@@ -43,6 +43,21 @@ std::string failureMessage(const Options& options, const ComposedPicture& pictur
     return {};
 }
 
+namespace {
+
+// The settings join and split take alike from the command line. Unlike the
+// window, the tool refuses a picture it cannot read instead of leaving it out.
+template <typename Settings>
+void applySharedOptions(Settings& settings, const Options& options, const PhaseObserver& observer) {
+    settings.thickness = options.thickness;
+    settings.border = options.border;
+    settings.outputFormat = options.format;
+    settings.refuseUnreadablePictures = true;
+    settings.phaseObserver = observer;
+}
+
+}  // namespace
+
 RunResult runCommand(const Options& options, const std::function<void(std::string_view)>& timingLine) {
     const PhaseObserver observer = observerFor(options, timingLine);
     const std::string output = usablePath(options.output);
@@ -53,24 +68,16 @@ RunResult runCommand(const Options& options, const std::function<void(std::strin
             settings.slotPaths[k] = usablePath(options.pictures[k]);
         settings.count = static_cast<int>(std::min<std::size_t>(options.pictures.size(), settings.slotPaths.size()));
         settings.stacked = options.stacked;
-        settings.thickness = options.thickness;
         settings.barColour = options.colour;
-        settings.border = options.border;
-        settings.outputFormat = options.format;
-        settings.refuseUnreadablePictures = true;
-        settings.phaseObserver = observer;
+        applySharedOptions(settings, options, observer);
         result = exportJoin(settings, output);
     } else {
         SplitSettings settings;
         if (!options.pictures.empty()) settings.sourcePath = usablePath(options.pictures.front());
         settings.rows = options.rows;
         settings.columns = options.cols;
-        settings.thickness = options.thickness;
         settings.lineColour = options.colour;
-        settings.border = options.border;
-        settings.outputFormat = options.format;
-        settings.refuseUnreadablePictures = true;
-        settings.phaseObserver = observer;
+        applySharedOptions(settings, options, observer);
         result = exportSplit(settings, output);
     }
     if (result.outcome.written) return {kExitWritten, {}};
